@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+// Results of a message box or a modal dialog, numbered as the desktop
+// platforms number them.
+enum DialogResult : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+
+enum class MsgIcon { Error, Information, Question };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+
+struct MessageBoxRequest {
+  std::string text;
+  std::string title;
+  MsgIcon icon = MsgIcon::Error;
+  MsgButtons buttons = MsgButtons::Ok;
+};
+
+// Shows a modal message box and returns the button pressed (IDOK, IDYES,
+// IDNO, IDCANCEL). Closing a box by its close box or Esc answers IDCANCEL
+// where it has a Cancel button, else IDNO for Yes/No and IDOK for OK.
+// The owner window is a property of the implementation: code that owns a box
+// gets the implementation bound to its window.
+class IMessageBox {
+public:
+  virtual ~IMessageBox() = default;
+  virtual int Show(const MessageBoxRequest& request) = 0;
+};
+
+// Shorthands for the program's three kinds of box; texts are taken as given.
+int ShowError(IMessageBox& box, const std::string& text);  // title "Fehler"
+int ShowInformation(IMessageBox& box, const std::string& text);  // title "Hinweis"
+int AskQuestion(IMessageBox& box, const std::string& text, MsgButtons buttons);  // title "Sind Sie sicher?"
