@@ -1,0 +1,4 @@
+// Placeholder until implemented.
+#include "core/TemplateFile.h"
+
+CTemplateParts SplitTemplate(const std::string&) { return {}; }

@@ -1,0 +1,5 @@
+// Placeholder until implemented.
+#include "settings/MainSettings.h"
+
+void CMainSettings::Load(IProfileStore&) {}
+void CMainSettings::Save(IProfileStore&) const {}
