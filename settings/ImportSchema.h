@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class IProfileStore;
 
@@ -20,6 +21,13 @@ public:
   void Load(IProfileStore& store);
   // Writes all 23 keys of the `Schema` section.
   void Save(IProfileStore& store) const;
+
+  // "Schema", the store's section of the 23 keys.
+  static const char* SectionName();
+  // The 23 keys in the order in which they are read and written.
+  static std::vector<std::string> KeyNames();
+  // The member stored under `key`, or null for a key of no member.
+  std::string* Member(const std::string& key);
 
   std::string m_strEndAuthor;
   std::string m_strStartAuthor;

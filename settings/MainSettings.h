@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class IProfileStore;
 
@@ -16,4 +17,13 @@ struct CMainSettings {
   void Load(IProfileStore& store);
   // Writes the five keys: ExportFile, ImportFile, TemplateFile, PubMedID, ImportFormat.
   void Save(IProfileStore& store) const;
+
+  // "Settings", the store's section of the five keys.
+  static const char* SectionName();
+  // "ImportFormat", the one integer key.
+  static const char* ImportFormatKey();
+  // The four text keys in the order in which they are read and written.
+  static std::vector<std::string> TextKeyNames();
+  // The member stored under the text key `key`, or null for any other key.
+  std::string* TextMember(const std::string& key);
 };
