@@ -49,8 +49,8 @@ FileChooserRequest BrowseRequest(BrowseKind kind)
   return {LoadResString(set.filterId), set.extension, set.initialName, set.createPrompt};
 }
 
-CMainWindowLogic::CMainWindowLogic(IMainView& view, CServices& services)
-    : m_view(view), m_services(services)
+CMainWindowLogic::CMainWindowLogic(IMainView& view, CServices& services, const void* owner)
+    : m_view(view), m_services(services), m_messages(services.messages, owner)
 {
 }
 
@@ -96,7 +96,7 @@ void CMainWindowLogic::OnOpenPubMedPage()
 {
   m_view.UpdateData(true);
   if (m_inputs.m_strPubMedID.empty()) {
-    ShowError(m_services.messages, LoadResString(IDS_REQUIRED_FIELDS));
+    ShowError(m_messages, LoadResString(IDS_REQUIRED_FIELDS));
     return;
   }
   m_services.browser.Open(FormatOneString(m_schema.m_strCommandURL, m_inputs.m_strPubMedID));
@@ -124,5 +124,8 @@ void CMainWindowLogic::OnSearchArticle()
 void CMainWindowLogic::OnOK()
 {
   m_view.UpdateData(true);
-  // The conversion run is wired here.
+  CConversionServices services{m_messages,       m_services.messages, m_services.http,
+                               m_services.busy,  m_services.store,    m_view,
+                               m_sink};
+  m_run.Run(m_inputs, m_schema, services);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/ConversionRun.h"
 #include "platform/FileChooser.h"
+#include "platform/MessageBox.h"
 #include "settings/ImportSchema.h"
 #include "settings/MainSettings.h"
 
 #include <string>
 
-class CArticleRecord;
 struct CServices;
 
 // Which controls the source choice enables, and which radio button shows it.
@@ -24,8 +25,9 @@ enum class BrowseKind { Target, Template, Medline };
 FileChooserRequest BrowseRequest(BrowseKind kind);
 
 // What the main window needs from its widgets: moving values between the
-// controls and the members, enabling controls and running the other dialogs.
-class IMainView {
+// controls and the members, enabling controls and running the other dialogs
+// (the preview through IRecordPreview::Confirm).
+class IMainView : public IRecordPreview {
 public:
   virtual ~IMainView() = default;
   // true: controls into members; false: members into controls.
@@ -36,15 +38,13 @@ public:
   virtual int RunSettingsDialog(const CImportSchema& schema, CImportSchema& edited) = 0;
   // Runs the search dialog on a copy of `schema`; on IDYES `pubMedId` holds the chosen PMID.
   virtual int RunSearchDialog(const CImportSchema& schema, std::string& pubMedId) = 0;
-  // Shows the record for editing; on IDOK `edited` holds the confirmed values.
-  virtual int RunPreviewDialog(const CArticleRecord& record, CArticleRecord& edited) = 0;
 };
 
-// The main window's values and commands, free of widgets. `services.messages`
-// must already be bound to the main window.
+// The main window's values and commands, free of widgets. Its message boxes
+// are owned by `owner`, the main window.
 class CMainWindowLogic {
 public:
-  CMainWindowLogic(IMainView& view, CServices& services);
+  CMainWindowLogic(IMainView& view, CServices& services, const void* owner);
 
   // Defaults, then the stored settings, into the members and the controls.
   void OnInitDialog();
@@ -60,10 +60,13 @@ public:
 
   CMainSettings m_inputs;  // the five inputs: paths, PMID, source choice
   CImportSchema m_schema;  // the schema in force
+  CConversionRun m_run;    // the record and working texts of the last conversion
 
 private:
   void ApplyEnabling();
 
   IMainView& m_view;
   CServices& m_services;
+  COwnedMessageBox m_messages;
+  CFileEntrySink m_sink;
 };

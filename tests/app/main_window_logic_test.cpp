@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include <string>
 #include <vector>
 
@@ -38,10 +42,12 @@ public:
     pubMedId = "999";
     return m_dialogAnswer;
   }
-  int RunPreviewDialog(const CArticleRecord&, CArticleRecord&) override
+  bool Confirm(CArticleRecord& record) override
   {
     m_calls.push_back("preview");
-    return IDCANCEL;
+    m_previewed = record;
+    record.m_strTitle = "Edited title";
+    return m_confirm;
   }
 
   CMainWindowLogic* m_logic = nullptr;
@@ -50,7 +56,11 @@ public:
   CImportSchema m_schemaShown;
   CImportSchema m_settingsResult;
   int m_dialogAnswer = IDCANCEL;
+  CArticleRecord m_previewed;
+  bool m_confirm = true;
 };
+
+const int kWindow = 0;  // stands for the main window that owns the boxes
 
 class MainWindowLogicTest : public ::testing::Test {
 protected:
@@ -65,7 +75,7 @@ protected:
 
   CFakeServices m_fakes;
   CFakeMainView m_view;
-  CMainWindowLogic m_logic{m_view, m_fakes.services};
+  CMainWindowLogic m_logic{m_view, m_fakes.services, &kWindow};
 };
 
 using Calls = std::vector<std::string>;
@@ -115,7 +125,7 @@ TEST_F(MainWindowLogicTest, StoredValuesReplaceTheDefaultsAndTheStoredChoiceSets
     fakes.store.WriteProfileString("Settings", "PubMedID", "12345");
     fakes.store.WriteProfileString("Schema", "EndTitle", "");
     CFakeMainView view;
-    CMainWindowLogic logic(view, fakes.services);
+    CMainWindowLogic logic(view, fakes.services, &kWindow);
     view.m_logic = &logic;
 
     logic.OnInitDialog();
@@ -252,6 +262,7 @@ TEST_F(MainWindowLogicTest, PubMedPageWithoutPmidShowsTheRequiredFieldsError)
   EXPECT_EQ(box.title, "Fehler");
   EXPECT_EQ(box.icon, MsgIcon::Error);
   EXPECT_EQ(box.buttons, MsgButtons::Ok);
+  EXPECT_EQ(box.owner, &kWindow);
 }
 
 class SettingsCommandTest : public MainWindowLogicTest, public ::testing::WithParamInterface<int> {};
@@ -310,6 +321,54 @@ TEST_F(MainWindowLogicTest, SearchTakesThePmidOverOnlyOnYesAndKeepsTheTypedField
     EXPECT_EQ(m_view.m_controls.m_nImportFormat, 0);
   }
   EXPECT_TRUE(m_fakes.store.m_writes.empty());
+}
+
+std::string ReadAll(const std::filesystem::path& path)
+{
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST_F(MainWindowLogicTest, ConvertTakesTheTypedInputsRunsAndStaysReadyForTheNext)
+{
+  const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "desk_convert";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "entry.sty") << "<BeginSeparator> and <EndSeparator>"
+                                      "<BeginTemplate>[###TI###|###AU###]\n<EndTemplate>";
+  std::ofstream(dir / "record.txt") << "PMID- 42\nTI  - A title\nAU  - Smith J\n";
+  Start();
+  m_view.m_controls = {(dir / "out.bib").string(), (dir / "record.txt").string(),
+                       (dir / "entry.sty").string(), "", 1};
+
+  m_logic.OnOK();
+  m_logic.OnOK();
+
+  EXPECT_EQ(m_view.m_calls, (Calls{"take", "preview", "take", "preview"}));
+  EXPECT_EQ(m_view.m_previewed.m_strTitle, "A title");
+  EXPECT_EQ(ReadAll(dir / "out.bib"), "[Edited title|Smith, J]\n[Edited title|Smith, J]\n");
+  EXPECT_EQ(m_fakes.store.GetProfileString("Settings", "ImportFile", ""), (dir / "record.txt").string());
+  EXPECT_EQ(m_fakes.store.GetProfileInt("Settings", "ImportFormat", -9), 1);
+  ASSERT_EQ(m_fakes.messages.m_shown.size(), 2u);
+  EXPECT_EQ(m_fakes.messages.m_shown[0].title, "Hinweis");
+  EXPECT_EQ(m_fakes.messages.m_shown[0].owner, &kWindow);
+  std::filesystem::remove_all(dir);
+}
+
+TEST_F(MainWindowLogicTest, ConvertWithMissingInputsReportsThemAndStillStoresTheInputs)
+{
+  Start();
+  m_view.m_controls = {"", "", "", "typed", 0};
+
+  m_logic.OnOK();
+
+  EXPECT_EQ(m_view.m_calls, Calls{"take"});
+  ASSERT_EQ(m_fakes.messages.m_shown.size(), 1u);
+  EXPECT_EQ(m_fakes.messages.m_shown[0].text, "Sie haben nicht alle erforderlichen Felder ausgefüllt.");
+  EXPECT_EQ(m_fakes.messages.m_shown[0].owner, &kWindow);
+  EXPECT_EQ(m_fakes.store.GetProfileString("Settings", "PubMedID", ""), "typed");
 }
 
 }  // namespace
