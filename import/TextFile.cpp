@@ -5,6 +5,7 @@
 #include "platform/StringTable.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -21,6 +22,12 @@ bool ReadAllBytes(const std::string& path, std::string& bytes)
 {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file)
+    return false;
+  // Refuse an oversized file before reading any of it; the count below
+  // still guards what has no size, such as a pipe.
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > kMaxFileBytes)
     return false;
   char chunk[65536];
   for (;;) {
