@@ -1,0 +1,57 @@
+#include "settings/MainSettings.h"
+
+#include "platform/MemoryProfileStore.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MainSettingsTest, EmptyStoreGivesEmptyPathsAndPmidMode)
+{
+  CMemoryProfileStore store;
+  CMainSettings settings;
+  settings.Load(store);
+  EXPECT_EQ(settings.m_strExportFile, "");
+  EXPECT_EQ(settings.m_strImportFile, "");
+  EXPECT_EQ(settings.m_strTemplateFile, "");
+  EXPECT_EQ(settings.m_strPubMedID, "");
+  EXPECT_EQ(settings.m_nImportFormat, 0);
+}
+
+TEST(MainSettingsTest, SaveWritesFiveKeysInOrderAndLoadsBack)
+{
+  CMainSettings saved;
+  saved.m_strExportFile = "/home/u/lit.bib";
+  saved.m_strImportFile = "C:\\med\\a b.txt";
+  saved.m_strTemplateFile = "";
+  saved.m_strPubMedID = " 12345 ";
+  saved.m_nImportFormat = 1;
+
+  CMemoryProfileStore store;
+  saved.Save(store);
+  EXPECT_EQ(store.m_writes,
+            (std::vector<std::string>{"Settings/ExportFile", "Settings/ImportFile",
+                                      "Settings/TemplateFile", "Settings/PubMedID",
+                                      "Settings/ImportFormat"}));
+  EXPECT_EQ((store.m_values[{"Settings", "ImportFormat"}]), "1");
+
+  CMainSettings loaded;
+  loaded.m_strTemplateFile = "replaced by the stored empty value";
+  loaded.Load(store);
+  EXPECT_EQ(loaded.m_strExportFile, "/home/u/lit.bib");
+  EXPECT_EQ(loaded.m_strImportFile, "C:\\med\\a b.txt");
+  EXPECT_EQ(loaded.m_strTemplateFile, "");
+  EXPECT_EQ(loaded.m_strPubMedID, " 12345 ");
+  EXPECT_EQ(loaded.m_nImportFormat, 1);
+}
+
+TEST(MainSettingsTest, SourceChoiceOutsideZeroAndOneIsLoadedUnchanged)
+{
+  CMemoryProfileStore store;
+  store.WriteProfileInt("Settings", "ImportFormat", -7);
+  CMainSettings settings;
+  settings.Load(store);
+  EXPECT_EQ(settings.m_nImportFormat, -7);
+}
+
+}  // namespace
