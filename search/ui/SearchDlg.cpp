@@ -2,36 +2,168 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
+#include "platform/StringTable.h"
+#include "search/SearchDecisions.h"
+#include "search/SearchRun.h"
+#include "search/SearchTerm.h"
+#include "search/ui/QtHitList.h"
+#include "ui_SearchDlg.h"
 
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
-namespace Ui {
-class SearchDlg {};
+namespace {
+
+// The criteria edits with their members and input limits.
+struct CriterionControl {
+  QLineEdit* Ui::SearchDlg::*edit;
+  std::string CSearchDlg::*member;
+  int maxChars;
+};
+
+constexpr CriterionControl kCriteria[] = {
+    {&Ui::SearchDlg::editAuthors, &CSearchDlg::m_strAuthors, 255},
+    {&Ui::SearchDlg::editFirstPage, &CSearchDlg::m_strFirstPage, 255},
+    {&Ui::SearchDlg::editIssue, &CSearchDlg::m_strIssue, 255},
+    {&Ui::SearchDlg::editJournal, &CSearchDlg::m_strJournal, 255},
+    {&Ui::SearchDlg::editTitleWords, &CSearchDlg::m_strTitleWords, 1024},
+    {&Ui::SearchDlg::editVolume, &CSearchDlg::m_strVolume, 255},
+    {&Ui::SearchDlg::editYear, &CSearchDlg::m_strYear, 255},
+};
+
+struct HitColumn {
+  const char* heading;
+  int width;  // pixels for an 8-point dialog font
+};
+
+constexpr HitColumn kHitColumns[] = {
+    {"PMID", 60},    {"Autor(en)", 80}, {"Titel", 140},
+    {"Jahr", 40},    {"Journal", 80},   {"Vol (Issue) Seiten", 100},
+};
+
+// The widths above suit a font whose average character is 6 pixels wide;
+// larger fonts widen the columns in proportion.
+double ColumnScale(const QWidget& widget)
+{
+  return std::max(1.0, widget.fontMetrics().averageCharWidth() / 6.0);
 }
 
-CSearchDlg::CSearchDlg(QWidget* parent, CImportSchema schema, CServices& services)
-    : QDialog(parent), m_schema(std::move(schema)), m_services(services)
+// A tool tip for every control whose ID names an entry of the string table.
+void SetToolTips(QWidget& dialog)
 {
+  for (QWidget* control : dialog.findChildren<QWidget*>()) {
+    const int id = control->property("controlId").toInt();
+    std::string text;
+    if (id > 0 && StringTable::TryLoad(static_cast<unsigned>(id), text))
+      control->setToolTip(ToQString(text));
+  }
+}
+
+}  // namespace
+
+CSearchDlg::CSearchDlg(QWidget* parent, CImportSchema schema, CServices& services)
+    : QDialog(parent),
+      m_schema(std::move(schema)),
+      m_services(services),
+      m_ui(std::make_unique<Ui::SearchDlg>())
+{
+  m_ui->setupUi(this);
+  for (const CriterionControl& criterion : kCriteria)
+    ((*m_ui).*criterion.edit)->setMaxLength(criterion.maxChars);
+  InitHitColumns();
+  SetToolTips(*this);
+  connect(m_ui->buttonSearch, &QPushButton::clicked, this, &CSearchDlg::OnSearch);
+  connect(m_ui->buttonOk, &QPushButton::clicked, this, &CSearchDlg::OnOK);
+  connect(m_ui->buttonCancel, &QPushButton::clicked, this, &CSearchDlg::reject);
+  UpdateData(false);
 }
 
 CSearchDlg::~CSearchDlg() = default;
 
 int CSearchDlg::DoModal()
 {
+  UpdateData(false);
+  m_ui->editAuthors->setFocus();
   const int result = exec();
   return result == IDYES || result == IDNO ? result : IDCANCEL;
 }
 
-std::string CSearchDlg::BuildSearchTerm() const { return {}; }
+std::string CSearchDlg::BuildSearchTerm() const { return ::BuildSearchTerm(Criteria()); }
 
-void CSearchDlg::OnSearch() {}
+void CSearchDlg::OnSearch()
+{
+  if (m_bSearching)
+    return;
+  m_bSearching = true;
+  UpdateData(true);
+  COwnedMessageBox dialogMessages(m_services.messages, this);
+  const CSearchRun run(m_schema, m_services.http, m_services.busy, dialogMessages,
+                       m_services.messages);
+  CQtHitList hits(*m_ui->listHits);
+  run.Run(BuildSearchTerm(), hits);
+  UpdateData(false);
+  m_bSearching = false;
+}
 
-void CSearchDlg::OnOK() {}
+void CSearchDlg::OnOK()
+{
+  UpdateData(true);
+  COwnedMessageBox dialogMessages(m_services.messages, this);
+  const CSearchOkDecision decision =
+      DecideSearchOk(dialogMessages, CQtHitList(*m_ui->listHits).SelectedPubMedID());
+  m_strPubMedID = decision.pubMedID;
+  if (decision.endDialog)
+    done(decision.result);
+}
 
-QTreeWidget* CSearchDlg::HitList() const { return nullptr; }
+QTreeWidget* CSearchDlg::HitList() const { return m_ui->listHits; }
 
 void CSearchDlg::accept() { OnOK(); }
 
-void CSearchDlg::reject() { done(IDCANCEL); }
+void CSearchDlg::reject()
+{
+  // A close request that arrives while the hits are being fetched waits.
+  if (!m_bSearching)
+    done(IDCANCEL);
+}
 
-void CSearchDlg::UpdateData(bool) {}
+void CSearchDlg::UpdateData(bool saveAndValidate)
+{
+  for (std::size_t i = 0; i < std::size(kCriteria); ++i) {
+    QLineEdit* edit = (*m_ui).*kCriteria[i].edit;
+    std::string& member = this->*kCriteria[i].member;
+    if (saveAndValidate) {
+      member = m_shownCriteria[i].FromDisplay(edit->text());
+    } else {
+      m_shownCriteria[i] = CQtText(member);
+      edit->setText(m_shownCriteria[i].Display());
+    }
+  }
+}
+
+CSearchCriteria CSearchDlg::Criteria() const
+{
+  return {m_strAuthors,    m_strFirstPage, m_strIssue, m_strJournal,
+          m_strTitleWords, m_strVolume,    m_strYear};
+}
+
+void CSearchDlg::InitHitColumns()
+{
+  QTreeWidget& list = *m_ui->listHits;
+  QStringList headings;
+  for (const HitColumn& column : kHitColumns)
+    headings << QString::fromUtf8(column.heading);
+  list.setColumnCount(static_cast<int>(std::size(kHitColumns)));
+  list.setHeaderLabels(headings);
+  list.header()->setStretchLastSection(false);
+  list.header()->setSortIndicatorShown(false);
+  const double scale = ColumnScale(list);
+  for (std::size_t i = 0; i < std::size(kHitColumns); ++i)
+    list.header()->resizeSection(static_cast<int>(i),
+                                 static_cast<int>(std::lround(kHitColumns[i].width * scale)));
+}

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "import/ImportTools.h"
+#include "platform/QtText.h"
 #include "settings/ImportSchema.h"
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
 #include <string>
 
-struct CServices;
 struct CSearchCriteria;
+struct CServices;
 class QTreeWidget;
 
 namespace Ui {
@@ -56,7 +58,10 @@ private:
   // Moves the criteria between the edits and the members.
   void UpdateData(bool saveAndValidate);
   CSearchCriteria Criteria() const;
+  void InitHitColumns();
 
   CServices& m_services;
   std::unique_ptr<Ui::SearchDlg> m_ui;
+  std::array<CQtText, 7> m_shownCriteria;  // as last written into the edits
+  bool m_bSearching = false;
 };
