@@ -1,20 +1,17 @@
 #include "cli/Commands.h"
 #include "core/ArticleRecord.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -37,12 +34,6 @@ ShowResult Show(const CliArgs& args)
   result.out = out.str();
   result.err = err.str();
   return result;
-}
-
-std::string ReadBytes(const std::string& path)
-{
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 // The value printed for each label, in the order printed.
@@ -268,15 +259,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, ShowMedlineFile, testing::ValuesIn(kFileCases), 
 
 class ShowProgram : public testing::Test {
 protected:
-  void SetUp() override
-  {
-    m_dir = fs::path(testing::TempDir()) /
-            ("lexoria_show_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   static std::string Quote(const std::string& arg)
   {
     std::string quoted = "'";
@@ -291,8 +273,8 @@ protected:
     std::string command = Quote(LEXORIA_BIN_DIR "/lexoria-cli");
     for (const std::string& arg : args)
       command += " " + Quote(arg);
-    const std::string out = (m_dir / "stdout").string();
-    const std::string err = (m_dir / "stderr").string();
+    const std::string out = m_dir.File("stdout");
+    const std::string err = m_dir.File("stderr");
     command += " >" + Quote(out) + " 2>" + Quote(err);
     const int status = std::system(command.c_str());
     ShowResult result;
@@ -304,17 +286,16 @@ protected:
 
   std::string Write(const std::string& name, const std::string& bytes)
   {
-    const fs::path path = m_dir / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
+    WriteBytes(m_dir.File(name), bytes);
+    return m_dir.File(name);
   }
 
-  fs::path m_dir;
+  CTempDir m_dir;
 };
 
 TEST_F(ShowProgram, MissingFileFailsWithMessage)
 {
-  const std::string path = (m_dir / "nowhere.txt").string();
+  const std::string path = m_dir.File("nowhere.txt");
   const ShowResult result = Run({"show", "--medline", path});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out, "");

@@ -1,11 +1,12 @@
 #include "import/TextFile.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/FakeMessageBox.h"
+#include "tests/support/MessageBoxChecks.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -14,27 +15,12 @@ namespace {
 
 constexpr std::uintmax_t kLimit = std::uintmax_t{64} << 20;
 
-// A fresh folder per test for the files under test.
 class TextFileTest : public testing::Test {
 protected:
-  void SetUp() override
-  {
-    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("lexoria_text_file_") + info->test_suite_name() + "_" + info->name();
-    for (char& c : name)
-      if (c == '/')
-        c = '_';
-    m_dir = fs::path(testing::TempDir()) / name;
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
   std::string Write(const std::string& name, const std::string& bytes)
   {
-    const fs::path path = m_dir / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
+    WriteBytes(m_dir.File(name), bytes);
+    return m_dir.File(name);
   }
 
   std::string Sized(const std::string& name, std::uintmax_t size)
@@ -50,18 +36,7 @@ protected:
             MsgButtons::Ok};
   }
 
-  static void ExpectBoxes(const CFakeMessageBox& box, const std::vector<MessageBoxRequest>& expected)
-  {
-    ASSERT_EQ(box.m_shown.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-      EXPECT_EQ(box.m_shown[i].text, expected[i].text);
-      EXPECT_EQ(box.m_shown[i].title, expected[i].title);
-      EXPECT_EQ(box.m_shown[i].icon, expected[i].icon);
-      EXPECT_EQ(box.m_shown[i].buttons, expected[i].buttons);
-    }
-  }
-
-  fs::path m_dir;
+  CTempDir m_dir;
 };
 
 struct ContentCase {
@@ -126,8 +101,8 @@ TEST_F(TextFileTest, EmptyFileReturnsFalseSilently)
 
 TEST_F(TextFileTest, UnreadablePathsShowTheOpenError)
 {
-  const std::string missing = (m_dir / "missing.txt").string();
-  const std::string folder = m_dir.string();
+  const std::string missing = m_dir.File("missing.txt");
+  const std::string folder = m_dir.Path().string();
   for (const std::string& path : {missing, folder, std::string()}) {
     CFakeMessageBox box;
     std::string text = "before";
