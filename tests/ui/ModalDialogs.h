@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// The application object for widget tests, made on first use (unless the
+// program already has one).
+inline QApplication& TestApplication()
+{
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+    return *app;
+  static int argc = 1;
+  static char name[] = "test_ui";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  return app;
+}
+
+// Calls `action` with the next modal dialog once its event loop runs, so a
+// test can work a dialog that a command shows with exec().
+inline void WhenModal(std::function<void(QWidget&)> action)
+{
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, action] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+      return;
+    timer->stop();
+    timer->deleteLater();
+    action(*modal);
+  });
+  timer->start();
+}
+
+// The push button of `dialog` with the given text, or null.
+inline QAbstractButton* ButtonByText(const QWidget& dialog, const QString& text)
+{
+  const auto buttons = dialog.findChildren<QAbstractButton*>();
+  for (QAbstractButton* button : buttons)
+    if (button->text() == text)
+      return button;
+  return nullptr;
+}
