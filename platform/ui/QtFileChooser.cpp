@@ -46,9 +46,17 @@ void CFileChooserDialog::accept()
   if (files.size() != 1)
     return;
   const QFileInfo chosen(files.front());
-  if (chosen.isDir() || chosen.fileName().contains(QLatin1Char('*')) ||
-      chosen.fileName().contains(QLatin1Char('?'))) {
-    QFileDialog::accept();  // opens the folder or applies the pattern
+  if (chosen.isDir()) {
+    QFileDialog::accept();  // opens the folder
+    return;
+  }
+  // A pattern such as the initial "*.bib" is no file name: it picks the
+  // filter that has it, and the dialog stays open.
+  const QString name = chosen.fileName();
+  if (name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'))) {
+    for (const QString& filter : nameFilters())
+      if (filter.endsWith(QStringLiteral("(") + name + QLatin1Char(')')))
+        selectNameFilter(filter);
     return;
   }
   if (!chosen.exists() && m_createPrompt) {

@@ -78,6 +78,7 @@ protected:
 TEST_F(FileChooserDialogTest, ANewTargetIsAcceptedAfterYesWithoutCreatingIt)
 {
   struct Case {
+    const char* name;
     bool createPrompt;
     bool exists;
     int answer;
@@ -85,14 +86,15 @@ TEST_F(FileChooserDialogTest, ANewTargetIsAcceptedAfterYesWithoutCreatingIt)
     std::size_t questions;
   };
   const Case cases[] = {
-      {true, false, IDYES, true, 1}, {true, false, IDNO, false, 1},
-      {true, true, 0, true, 0},      {false, false, 0, true, 0},
+      {"new.bib", true, false, IDYES, true, 1}, {"new.bib", true, false, IDNO, false, 1},
+      {"old.bib", true, true, 0, true, 0},      {"new.bib", false, false, 0, true, 0},
+      {"*.bib", true, false, 0, false, 0},
   };
   for (const Case& c : cases) {
     CFakeMessageBox messages;
     if (c.answer)
       messages.ScriptAnswer(c.answer);
-    const QString path = m_dir.filePath(c.exists ? "old.bib" : "new.bib");
+    const QString path = m_dir.filePath(c.name);
     if (c.exists)
       std::ofstream(path.toStdString()) << "x";
     CFileChooserDialog dialog({"BibTeX-Dateien (*.bib)|*.bib||", "bib", "*.bib", c.createPrompt}, messages);
@@ -101,7 +103,7 @@ TEST_F(FileChooserDialogTest, ANewTargetIsAcceptedAfterYesWithoutCreatingIt)
 
     dialog.accept();
 
-    EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted) << c.createPrompt << c.exists << c.answer;
+    EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted) << c.name << c.createPrompt << c.answer;
     ASSERT_EQ(messages.m_shown.size(), c.questions);
     if (c.questions) {
       EXPECT_EQ(messages.m_shown[0].text,
