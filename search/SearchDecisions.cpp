@@ -25,9 +25,3 @@ CSearchOkDecision DecideSearchOk(IMessageBox& dialogMessages,
   }
   return decision;
 }
-
-void TakeOverPubMedID(int result, const std::string& foundPubMedID, std::string& pubMedID)
-{
-  if (result == IDYES)
-    pubMedID = foundPubMedID;
-}

@@ -16,7 +16,3 @@ struct CSearchOkDecision {
 // selected, whether to leave without one) through `dialogMessages`.
 CSearchOkDecision DecideSearchOk(IMessageBox& dialogMessages,
                                  const std::optional<std::string>& selectedPubMedID);
-
-// The main window's PMID after the search dialog ended with `result`: it
-// takes `foundPubMedID` over only when the result is IDYES.
-void TakeOverPubMedID(int result, const std::string& foundPubMedID, std::string& pubMedID);

@@ -2,7 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "platform/StringTable.h"
+#include "platform/ui/ControlIds.h"
 #include "search/SearchDecisions.h"
 #include "search/SearchRun.h"
 #include "search/SearchTerm.h"
@@ -53,17 +53,6 @@ double ColumnScale(const QWidget& widget)
   return std::max(1.0, widget.fontMetrics().averageCharWidth() / 6.0);
 }
 
-// A tool tip for every control whose ID names an entry of the string table.
-void SetToolTips(QWidget& dialog)
-{
-  for (QWidget* control : dialog.findChildren<QWidget*>()) {
-    const int id = control->property("controlId").toInt();
-    std::string text;
-    if (id > 0 && StringTable::TryLoad(static_cast<unsigned>(id), text))
-      control->setToolTip(ToQString(text));
-  }
-}
-
 }  // namespace
 
 CSearchDlg::CSearchDlg(QWidget* parent, CImportSchema schema, CServices& services)
@@ -74,9 +63,9 @@ CSearchDlg::CSearchDlg(QWidget* parent, CImportSchema schema, CServices& service
 {
   m_ui->setupUi(this);
   for (const CriterionControl& criterion : kCriteria)
-    ((*m_ui).*criterion.edit)->setMaxLength(criterion.maxChars);
+    m_criteriaEdits.emplace_back(*((*m_ui).*criterion.edit), criterion.maxChars);
   InitHitColumns();
-  SetToolTips(*this);
+  ApplyToolTips(*this);
   connect(m_ui->buttonSearch, &QPushButton::clicked, this, &CSearchDlg::OnSearch);
   connect(m_ui->buttonOk, &QPushButton::clicked, this, &CSearchDlg::OnOK);
   connect(m_ui->buttonCancel, &QPushButton::clicked, this, &CSearchDlg::reject);
@@ -135,14 +124,11 @@ void CSearchDlg::reject()
 void CSearchDlg::UpdateData(bool saveAndValidate)
 {
   for (std::size_t i = 0; i < std::size(kCriteria); ++i) {
-    QLineEdit* edit = (*m_ui).*kCriteria[i].edit;
     std::string& member = this->*kCriteria[i].member;
-    if (saveAndValidate) {
-      member = m_shownCriteria[i].FromDisplay(edit->text());
-    } else {
-      m_shownCriteria[i] = CQtText(member);
-      edit->setText(m_shownCriteria[i].Display());
-    }
+    if (saveAndValidate)
+      member = m_criteriaEdits[i].Take();
+    else
+      m_criteriaEdits[i].Show(member);
   }
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "import/ImportTools.h"
-#include "platform/QtText.h"
+#include "platform/ui/LineEditText.h"
 #include "settings/ImportSchema.h"
 
 #include <QDialog>
 
-#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct CSearchCriteria;
 struct CServices;
@@ -62,6 +62,6 @@ private:
 
   CServices& m_services;
   std::unique_ptr<Ui::SearchDlg> m_ui;
-  std::array<CQtText, 7> m_shownCriteria;  // as last written into the edits
+  std::vector<CLineEditText> m_criteriaEdits;  // in the order of the members
   bool m_bSearching = false;
 };

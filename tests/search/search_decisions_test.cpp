@@ -1,6 +1,7 @@
 #include "search/SearchDecisions.h"
 
 #include "platform/MessageBox.h"
+#include "tests/support/CaseName.h"
 #include "tests/support/FakeMessageBox.h"
 
 #include <gtest/gtest.h>
@@ -55,25 +56,6 @@ TEST_P(SearchOkTest, AsksOnceAndDecides)
   EXPECT_EQ(decision.pubMedID, c.pubMedID);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SearchOkTest, testing::ValuesIn(kOkCases),
-                         [](const testing::TestParamInfo<OkCase>& row) {
-                           return std::string(row.param.name);
-                         });
-
-TEST(TakeOverPubMedIDTest, OnlyYesReplacesTheMainPmid)
-{
-  const struct {
-    int result;
-    const char* expected;
-  } cases[] = {{IDYES, ""}, {IDNO, "123"}, {IDCANCEL, "123"}};
-  for (const auto& c : cases) {
-    std::string pmid = "123";
-    TakeOverPubMedID(c.result, "", pmid);
-    EXPECT_EQ(pmid, c.expected) << "result " << c.result;
-  }
-  std::string pmid = "123";
-  TakeOverPubMedID(IDYES, "456", pmid);
-  EXPECT_EQ(pmid, "456");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, SearchOkTest, testing::ValuesIn(kOkCases), CaseName<OkCase>);
 
 }  // namespace

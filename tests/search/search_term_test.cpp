@@ -1,5 +1,7 @@
 #include "search/SearchTerm.h"
 
+#include "tests/support/CaseName.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,9 +58,6 @@ TEST_P(SearchTermTest, BuildsTheEncodedTerm)
   EXPECT_EQ(BuildSearchTerm(GetParam().criteria), GetParam().term);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SearchTermTest, testing::ValuesIn(kTermCases),
-                         [](const testing::TestParamInfo<TermCase>& row) {
-                           return std::string(row.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, SearchTermTest, testing::ValuesIn(kTermCases), CaseName<TermCase>);
 
 }  // namespace
