@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +32,8 @@ public:
   {
     m_rows.clear();
     m_log.push_back("clear");
+    if (m_requestCount)
+      m_requestsAtClear = m_requestCount();
   }
   int GetItemCount() const override { return static_cast<int>(m_rows.size()); }
   void InsertItem(int index, const HitRowTexts& texts) override
@@ -44,6 +46,8 @@ public:
     m_log.push_back(row);
   }
   std::vector<HitRowTexts> m_rows;
+  std::function<std::size_t()> m_requestCount;  // the server's, when set
+  std::size_t m_requestsAtClear = 0;
 
 private:
   Events& m_log;
@@ -230,14 +234,16 @@ TEST_F(SearchRunSequenceTest, SecondSearchClearsTheListBeforeAnyRequest)
   ASSERT_EQ(m_hits.m_rows.size(), 2u);
   const std::size_t requestsBefore = m_server.Requests().size();
   m_log.clear();
-  m_server.SetFault(Fault::Refuse);  // the second search reaches nothing
+  m_hits.m_requestCount = [this] { return m_server.Requests().size(); };
+  m_server.SetFault("second", Fault::Refuse);
 
   m_run->Run("second", m_hits);
 
   EXPECT_EQ(m_log, (Events{"clear", std::string("fetch: ") + kConnectionFailed,
                            std::string("dialog: ") + kNothingFound}));
   EXPECT_TRUE(m_hits.m_rows.empty());
-  EXPECT_EQ(m_server.Requests().size(), requestsBefore);
+  EXPECT_EQ(m_hits.m_requestsAtClear, requestsBefore);
+  EXPECT_EQ(m_server.Requests().size(), requestsBefore + 1);
 }
 
 struct RowCase {
