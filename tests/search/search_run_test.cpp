@@ -284,3 +284,45 @@ TEST_P(HitRowTest, ComposesTheSixColumns)
 INSTANTIATE_TEST_SUITE_P(Cases, HitRowTest, testing::ValuesIn(kRowCases), CaseName<RowCase>);
 
 }  // namespace
+
+namespace {
+
+struct RealAnswerCase {
+  const char* name;
+  const char* file;  // below tests/data
+  std::vector<std::string> pmids;  // none: "nothing found"
+};
+
+const RealAnswerCase kRealAnswers[] = {
+    {"FiveIdsTabIndented", "esearch/biopython_esearch1_2002dtd.xml",
+     {"16403221", "16377612", "14871861", "14630660", "12230038"}},
+    {"OneIdWithoutXmlDeclaration", "esearch/totalimpactcore_esearch_aliases_from_doi.xml",
+     {"19381256"}},
+    {"ZeroHitsSelfClosedIdList", "esearch/biopython_esearch8_zero_hits_2025.xml", {}},
+    {"ErrorAnswer", "esearch/eutilsjson_esearch.baderror.xml", {}},
+};
+
+class SearchRunRealAnswerTest : public testing::TestWithParam<RealAnswerCase>,
+                                public SearchRunFixture {};
+
+// The summaries are the service's error document, which matches no marker:
+// each hit still gets its row, with empty fields.
+TEST_P(SearchRunRealAnswerTest, ListsOneRowPerIdOrSaysNothingFound)
+{
+  ASSERT_TRUE(m_server.AddSearchFile(kTerm, GetParam().file));
+
+  m_run->Run(kTerm, m_hits);
+
+  Events expected{"clear"};
+  for (const std::string& pmid : GetParam().pmids)
+    expected.insert(expected.end(), {"begin", "row|" + pmid + "|||||", "end"});
+  if (GetParam().pmids.empty())
+    expected.push_back(std::string("dialog: ") + kNothingFound);
+  EXPECT_EQ(m_log, expected);
+  EXPECT_EQ(SummaryRequests(), GetParam().pmids);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SearchRunRealAnswerTest, testing::ValuesIn(kRealAnswers),
+                         CaseName<RealAnswerCase>);
+
+}  // namespace
