@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/CommandSupport.h"
 #include "cli/RecordPrinter.h"
 #include "cli/StreamMessageBox.h"
 #include "core/ArticleRecord.h"
@@ -7,7 +8,6 @@
 #include "import/TextFile.h"
 #include "platform/CurlHttpClient.h"
 #include "platform/MessageBox.h"
-#include "platform/QtProfileStore.h"
 #include "platform/StringTable.h"
 #include "settings/ImportSchema.h"
 
@@ -98,15 +98,6 @@ bool ParseShowArgs(const CliArgs& args, ShowOptions& options, std::string& error
   return true;
 }
 
-CImportSchema StoredSchema()
-{
-  CImportSchema schema;
-  schema.SetDefaults();
-  CQtProfileStore store;
-  schema.Load(store);
-  return schema;
-}
-
 // Reads the record from the chosen source; false after a message.
 bool ReadRecord(const ShowOptions& options, CArticleRecord& record, IMessageBox& messages)
 {
@@ -121,7 +112,7 @@ bool ReadRecord(const ShowOptions& options, CArticleRecord& record, IMessageBox&
   case Source::Summary:
     if (!ReadTextFile(text, options.value, messages))
       return false;
-    tools.ParseSummary(text, record, StoredSchema(), options.separator);
+    tools.ParseSummary(text, record, LoadStoredSchema(), options.separator);
     break;
   case Source::Pmid: {
     if (!InitNetworkLayer()) {
@@ -129,7 +120,7 @@ bool ReadRecord(const ShowOptions& options, CArticleRecord& record, IMessageBox&
       return false;
     }
     CCurlHttpClient http;
-    const CImportSchema schema = StoredSchema();
+    const CImportSchema schema = LoadStoredSchema();
     if (!tools.FetchUrlText(text, schema.m_strCommand, options.value, http, messages))
       return false;
     tools.ParseSummary(text, record, schema, options.separator);
@@ -153,8 +144,7 @@ int RunShow(const CliArgs& args, CliStreams& io)
   ShowOptions options;
   std::string error;
   if (!ParseShowArgs(args, options, error)) {
-    io.err << "lexoria-cli show: " << error << '\n'
-           << kShowSynopsis << "Try 'lexoria-cli show --help'.\n";
+    PrintUsageError(io.err, "show", error, kShowSynopsis);
     return 2;
   }
   if (options.help) {
