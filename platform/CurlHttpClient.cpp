@@ -64,6 +64,10 @@ struct Transfer {
   std::string body;
   std::size_t maxBytes = 0;
   bool tooLarge = false;
+  std::chrono::seconds stallLimit{0};
+  Clock::time_point lastProgress = Clock::now();
+  curl_off_t received = 0;
+  bool stalled = false;
 };
 
 std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* user)
@@ -76,6 +80,22 @@ std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* use
   }
   transfer->body.append(data, bytes);
   return bytes;
+}
+
+// Ends the transfer when no byte has arrived for the stall limit, counted
+// from the start of the request. libcurl calls this at least once a second.
+int WatchProgress(void* user, curl_off_t, curl_off_t received, curl_off_t, curl_off_t)
+{
+  auto* transfer = static_cast<Transfer*>(user);
+  const auto now = Clock::now();
+  if (received != transfer->received) {
+    transfer->received = received;
+    transfer->lastProgress = now;
+  } else if (now - transfer->lastProgress >= transfer->stallLimit) {
+    transfer->stalled = true;
+    return 1;  // aborts the transfer
+  }
+  return 0;
 }
 
 }  // namespace
@@ -115,8 +135,8 @@ struct CCurlHttpClient::Impl {
     curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, options.connectTimeoutSeconds);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, options.stallTimeoutSeconds);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &WatchProgress);
     curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE,
                      static_cast<curl_off_t>(options.maxBodyBytes));
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &WriteBody);
@@ -157,20 +177,26 @@ HttpResponse CCurlHttpClient::Get(const std::string& url)
   transfer.maxBytes = m_impl->options.maxBodyBytes;
   char errorText[CURL_ERROR_SIZE] = "";
   curl_easy_setopt(handle, CURLOPT_URL, encoded.c_str());
+  transfer.stallLimit = std::chrono::seconds(m_impl->options.stallTimeoutSeconds);
   curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
+  curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
   curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
 
   m_impl->Pace(encoded);
+  transfer.lastProgress = Clock::now();
   const CURLcode result = curl_easy_perform(handle);
   curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
   curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, static_cast<char*>(nullptr));
   curl_easy_setopt(handle, CURLOPT_WRITEDATA, static_cast<void*>(nullptr));
+  curl_easy_setopt(handle, CURLOPT_XFERINFODATA, static_cast<void*>(nullptr));
 
   if (result == CURLE_OK) {
     response.ok = true;
     response.body = std::move(transfer.body);
   } else if (transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
     response.error = "the body is larger than " + std::to_string(m_impl->options.maxBodyBytes) + " bytes";
+  } else if (transfer.stalled) {
+    response.error = "no byte arrived for " + std::to_string(m_impl->options.stallTimeoutSeconds) + " s";
   } else {
     response.error = errorText[0] != '\0' ? errorText : curl_easy_strerror(result);
   }

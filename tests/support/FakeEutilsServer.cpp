@@ -83,6 +83,17 @@ char FillerByte(std::size_t offsetInFiller)
   return kFiller[offsetInFiller % (sizeof(kFiller) - 1)];
 }
 
+// Bytes [offset, offset + count) of LargeBody(document, ...).
+std::string LargePiece(const std::string& document, std::size_t offset, std::size_t count)
+{
+  std::string piece(count, ' ');
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t at = offset + i;
+    piece[i] = at < document.size() ? document[at] : FillerByte(at - document.size());
+  }
+  return piece;
+}
+
 }  // namespace
 
 struct CFakeEutilsServer::Impl {
@@ -191,7 +202,7 @@ struct CFakeEutilsServer::Impl {
     {
       std::lock_guard<std::mutex> lock(mutex);
       log.push_back({request.target, request.path, (summary || search) ? decoded : std::string(),
-                     arrival, request.remote_port});
+                     arrival, request.remote_port, request.get_header_value("User-Agent")});
       if (summary) {
         document = Lookup(summaries, raw, decoded, defaultSummary);
       } else if (search) {
@@ -241,15 +252,34 @@ struct CFakeEutilsServer::Impl {
     case Fault::LargeBody:
       response.set_content_provider(
         largeSize, kXmlType, [document](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
-          const std::size_t count = std::min(length, kChunk);
-          std::string piece(count, ' ');
-          for (std::size_t i = 0; i < count; ++i) {
-            const std::size_t at = offset + i;
-            piece[i] = at < document.size() ? document[at] : FillerByte(at - document.size());
-          }
+          const std::string piece = LargePiece(document, offset, std::min(length, kChunk));
           return sink.write(piece.data(), piece.size());
         });
       return;
+    case Fault::LargeBodyChunked:
+      response.set_chunked_content_provider(
+        kXmlType, [document, largeSize](std::size_t offset, httplib::DataSink& sink) {
+          if (offset >= largeSize) {
+            sink.done();
+            return true;
+          }
+          const std::string piece = LargePiece(document, offset, std::min(largeSize - offset, kChunk));
+          return sink.write(piece.data(), piece.size());
+        });
+      return;
+    case Fault::Trickle: {
+      const std::size_t pieces = CFakeEutilsServer::TricklePieces();
+      const std::size_t pieceSize = std::max<std::size_t>(1, (document.size() + pieces - 1) / pieces);
+      response.set_content_provider(
+        document.size(), kXmlType,
+        [this, document, pieceSize](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+          if (offset > 0 && !Wait(CFakeEutilsServer::TrickleGap(), false)) {
+            return false;
+          }
+          return sink.write(document.data() + offset, std::min(pieceSize, document.size() - offset));
+        });
+      return;
+    }
     case Fault::Refuse:
     case Fault::Stall:
     case Fault::CutConnection: {
@@ -426,12 +456,7 @@ std::string CFakeEutilsServer::NulTail() { return "<!-- after the NUL byte -->\n
 
 std::string CFakeEutilsServer::LargeBody(const std::string& document, std::size_t size)
 {
-  std::string body = document.substr(0, size);
-  body.reserve(size);
-  for (std::size_t i = 0; body.size() < size; ++i) {
-    body += FillerByte(i);
-  }
-  return body;
+  return LargePiece(document, 0, size);
 }
 
 std::string CFakeEutilsServer::DefaultSummary()

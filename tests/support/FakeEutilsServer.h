@@ -46,8 +46,10 @@ public:
     // Redirect itself does not).
     Redirect,
     NulByte,          // the document, a NUL byte, then NulTail()
-    LargeBody,        // LargeBody(document, LargeBodySize()) streamed in pieces
+    LargeBody,        // LargeBody(document, LargeBodySize()), its length announced
+    LargeBodyChunked, // the same body in chunked encoding, with no length known in advance
     CutConnection,    // headers announce the whole body; half is sent, then the socket closes
+    Trickle,          // the document in TricklePieces() pieces, TrickleGap() apart
   };
 
   struct LoggedRequest {
@@ -56,6 +58,7 @@ public:
     std::string key;     // the decoded id or term, empty if none
     std::chrono::steady_clock::time_point arrival;  // when the request was read
     int remotePort = 0;  // the client's port: equal ports mean one reused connection
+    std::string userAgent;  // the User-Agent header
   };
 
   CFakeEutilsServer();
@@ -99,6 +102,8 @@ public:
   static std::string LargeBody(const std::string& document, std::size_t size);
   static std::string DefaultSummary();
   static std::string DefaultSearch();
+  static constexpr std::size_t TricklePieces() { return 4; }
+  static constexpr std::chrono::milliseconds TrickleGap() { return std::chrono::milliseconds(400); }
 
 private:
   struct Impl;
