@@ -63,7 +63,8 @@ CSearchDlg::CSearchDlg(QWidget* parent, CImportSchema schema, CServices& service
 {
   m_ui->setupUi(this);
   for (const CriterionControl& criterion : kCriteria)
-    m_criteriaEdits.emplace_back(*((*m_ui).*criterion.edit), criterion.maxChars);
+    m_criteriaEdits.push_back(
+        std::make_unique<CLineEditText>(*((*m_ui).*criterion.edit), criterion.maxChars));
   InitHitColumns();
   ApplyToolTips(*this);
   connect(m_ui->buttonSearch, &QPushButton::clicked, this, &CSearchDlg::OnSearch);
@@ -126,9 +127,9 @@ void CSearchDlg::UpdateData(bool saveAndValidate)
   for (std::size_t i = 0; i < std::size(kCriteria); ++i) {
     std::string& member = this->*kCriteria[i].member;
     if (saveAndValidate)
-      member = m_criteriaEdits[i].Take();
+      member = m_criteriaEdits[i]->Take();
     else
-      m_criteriaEdits[i].Show(member);
+      m_criteriaEdits[i]->Show(member);
   }
 }
 

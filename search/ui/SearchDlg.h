@@ -62,6 +62,8 @@ private:
 
   CServices& m_services;
   std::unique_ptr<Ui::SearchDlg> m_ui;
-  std::vector<CLineEditText> m_criteriaEdits;  // in the order of the members
+  // One per criterion, in the order of the members; not movable, as each
+  // is connected to its edit.
+  std::vector<std::unique_ptr<CLineEditText>> m_criteriaEdits;
   bool m_bSearching = false;
 };
