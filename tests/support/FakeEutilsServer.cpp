@@ -121,6 +121,7 @@ struct CFakeEutilsServer::Impl {
     server = std::make_unique<httplib::Server>();
     server->set_keep_alive_max_count(1000);
     server->set_keep_alive_timeout(3);
+    server->set_tcp_nodelay(true);  // no 40 ms wait between the header and body writes
     server->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
       Answer(request, response);
     });
