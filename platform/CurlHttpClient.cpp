@@ -175,9 +175,9 @@ HttpResponse CCurlHttpClient::Get(const std::string& url)
   const std::string encoded = EncodeUnsafeBytes(url);
   Transfer transfer;
   transfer.maxBytes = m_impl->options.maxBodyBytes;
+  transfer.stallLimit = std::chrono::seconds(m_impl->options.stallTimeoutSeconds);
   char errorText[CURL_ERROR_SIZE] = "";
   curl_easy_setopt(handle, CURLOPT_URL, encoded.c_str());
-  transfer.stallLimit = std::chrono::seconds(m_impl->options.stallTimeoutSeconds);
   curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
   curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
   curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);

@@ -2,7 +2,6 @@
 // becomes the document, and how every kind of failure ends.
 #include "import/ImportTools.h"
 #include "platform/CurlHttpClient.h"
-#include "platform/StringTable.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/FakeEutilsServer.h"
 #include "tests/support/MessageBoxChecks.h"
