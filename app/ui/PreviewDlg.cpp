@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -17,12 +18,24 @@ unsigned ControlIdOf(const QWidget& widget)
   return widget.property("controlId").toUInt();
 }
 
-// A line edit accepts typing up to its limit, but never cuts a longer value
-// that came with the record: the limit follows the text down as it shrinks.
-void KeepLimit(QLineEdit& edit, int maxChars)
-{
-  edit.setMaxLength(std::max(maxChars, static_cast<int>(edit.text().size())));
-}
+// Accepts typing up to the field's limit, but never cuts a longer value that
+// came with the record: the limit follows such a text down as it shrinks.
+// (Changing QLineEdit's maxLength instead would reset its cursor and its
+// modified state on every keystroke.)
+class CLengthValidator : public QValidator {
+public:
+  CLengthValidator(QObject* parent, int maxChars) : QValidator(parent), m_maxChars(maxChars), m_allowed(maxChars) {}
+
+  State validate(QString& input, int&) const override
+  {
+    return input.size() <= m_allowed ? Acceptable : Invalid;
+  }
+  void Follow(const QString& text) { m_allowed = std::max(m_maxChars, static_cast<int>(text.size())); }
+
+private:
+  int m_maxChars;
+  int m_allowed;
+};
 
 // The members that mirror the record's fields.
 struct MemberOfField {
@@ -55,8 +68,11 @@ CPreviewDlg::CPreviewDlg(QWidget* parent, CArticleRecord record, IMessageBox& me
 
   for (const PreviewField& field : kPreviewFields) {
     if (auto* edit = qobject_cast<QLineEdit*>(Control(field.controlId))) {
-      const int maxChars = field.maxChars;
-      connect(edit, &QLineEdit::textChanged, edit, [edit, maxChars] { KeepLimit(*edit, maxChars); });
+      auto* validator = new CLengthValidator(edit, field.maxChars);
+      edit->setValidator(validator);
+      connect(edit, &QLineEdit::textChanged, validator, &CLengthValidator::Follow);
+      const unsigned controlId = field.controlId;
+      connect(edit, &QLineEdit::textEdited, this, [this, controlId] { m_edited.insert(controlId); });
       connect(edit, &QLineEdit::returnPressed, this, &CPreviewDlg::OnOK);
     }
   }
@@ -110,6 +126,7 @@ void CPreviewDlg::UpdateData(bool saveAndValidate)
       const CQtText& shown = m_shown.insert_or_assign(field.controlId, CQtText(member)).first->second;
       if (line != nullptr) {
         line->setMaxLength(std::max(field.maxChars, static_cast<int>(shown.Display().size())));
+        m_edited.erase(field.controlId);
         line->setText(shown.Display());
         line->setCursorPosition(0);
       } else if (note != nullptr) {
@@ -119,7 +136,7 @@ void CPreviewDlg::UpdateData(bool saveAndValidate)
       continue;
     }
     const CQtText& shown = m_shown.at(field.controlId);
-    if (line != nullptr && line->isModified())
+    if (line != nullptr && m_edited.count(field.controlId) != 0)
       member = shown.FromDisplay(line->text());
     else if (note != nullptr && note->document()->isModified())
       member = shown.FromDisplay(note->toPlainText());

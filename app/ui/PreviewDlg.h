@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace Ui {
@@ -62,6 +63,7 @@ private:
   std::unique_ptr<Ui::PreviewDlg> m_ui;
   COwnedMessageBox m_messages;
   std::map<unsigned, CQtText> m_shown;  // what each control was filled with
+  std::set<unsigned> m_edited;          // one-line fields the user has changed
   bool m_limitingNote = false;
 };
 
