@@ -1,6 +1,7 @@
 #include "core/ArticleRecord.h"
 #include "core/EntryWriter.h"
 #include "core/TemplateFile.h"
+#include "import/ImportTools.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/RecordBuilder.h"
@@ -8,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <sys/wait.h>
 #include <vector>
 
@@ -199,9 +202,7 @@ TEST_F(TemplateOutputTest, HtmlEntryOfAnEmptyRecordHasEmptyElementsButNoErrors)
   for (std::size_t start = 0; start < result.err.size();) {
     const std::size_t end = result.err.find('\n', start);
     const std::string line = result.err.substr(start, end - start);
-    EXPECT_TRUE(line.find("trimming empty") != std::string::npos ||
-                line.find("attribute \"href\" lacks value") != std::string::npos)
-        << line;
+    EXPECT_NE(line.find("trimming empty"), std::string::npos) << line;
     start = end + 1;
   }
 }
@@ -287,6 +288,71 @@ TEST_F(TemplateOutputTest, TextFileHoldsOneParagraphPerEntry)
   EXPECT_EQ(Count(text, "\nLanguage: "), 3u);
   EXPECT_EQ(text.substr(text.size() - 2), "\n\n");
   EXPECT_EQ(text.find('\r'), std::string::npos);
+}
+
+// ---- real Medline records ----
+
+// Every Medline fixture, read and formatted as a conversion run does.
+std::vector<CArticleRecord> RealRecords(const std::string& separator)
+{
+  const CImportTools tools;
+  std::vector<CArticleRecord> records;
+  for (const auto& entry : std::filesystem::directory_iterator(LEXORIA_TEST_DATA_DIR "/medline")) {
+    if (entry.path().filename() == "SOURCES.md")
+      continue;
+    CArticleRecord record;
+    tools.ParseMedline(ReadBytes(entry.path().string()), record, separator);
+    record.m_strAuthors = tools.FormatAuthorList(record.m_strAuthors, separator);
+    records.push_back(record);
+  }
+  return records;
+}
+
+// What the readers accept for hand-made records they must accept for real ones.
+class RealRecordsTest : public TemplateOutputTest {
+protected:
+  std::string WriteRealRecords(const std::string& templateFile, const std::string& targetName)
+  {
+    const CTemplateParts parts = SplitTemplate(TemplateText(templateFile));
+    const std::string path = m_dir.File(targetName);
+    m_records = RealRecords(parts.m_strSeparator);
+    for (const CArticleRecord& record : m_records) {
+      CFakeMessageBox box;
+      EXPECT_EQ(WriteEntry(record, parts.m_strTemplate, path, box), WriteOutcome::Written);
+    }
+    return path;
+  }
+  std::vector<CArticleRecord> m_records;
+};
+
+TEST_F(RealRecordsTest, BibtoolTidyAndUnrtfAcceptThem)
+{
+  if (!HaveProgram("bibtool") || !HaveProgram("tidy") || !HaveProgram("unrtf"))
+    GTEST_SKIP() << "bibtool, tidy or unrtf is not installed (scripts/install-deps.sh installs them)";
+  const std::string bibFile = WriteRealRecords("bibtex.sty", "lit.bib");
+  ASSERT_GE(m_records.size(), 5u);
+  const CommandResult bib = RunCommand("bibtool -i '" + bibFile + "'", m_dir);
+  EXPECT_EQ(bib.err, "");
+  EXPECT_EQ(Count(bib.out, "@Article{"), m_records.size());
+
+  const std::string htmlFile = WriteRealRecords("html.sty", "lit.html");
+  const CommandResult html = RunCommand("tidy -q -e --show-body-only yes '" + htmlFile + "'", m_dir);
+  EXPECT_EQ(html.exitCode, 0) << html.err;
+  EXPECT_EQ(html.err, "");
+
+  const std::string rtfFile = WriteRealRecords("rtf.sty", "lit.rtf");
+  std::size_t documents = 0;
+  EXPECT_TRUE(IsSequenceOfRtfDocuments(ReadBytes(rtfFile), documents));
+  EXPECT_EQ(documents, m_records.size());
+  const CommandResult rtf = RunCommand("unrtf --text '" + rtfFile + "'", m_dir);
+  EXPECT_EQ(rtf.exitCode, 0);
+  // The file declares Windows-1252, so only keys in ASCII come out as written.
+  for (const CArticleRecord& record : m_records) {
+    const std::string& key = record.m_strCiteKey;
+    if (std::all_of(key.begin(), key.end(), [](char c) { return (c & 0x80) == 0; })) {
+      EXPECT_NE(rtf.out.find("[" + key + "]"), std::string::npos) << key;
+    }
+  }
 }
 
 }  // namespace
