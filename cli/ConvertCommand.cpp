@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/CommandSupport.h"
 #include "cli/RecordPrinter.h"
 #include "cli/StreamMessageBox.h"
 #include "core/ConversionRun.h"
@@ -8,7 +9,6 @@
 #include "platform/CurlHttpClient.h"
 #include "platform/MemoryProfileStore.h"
 #include "platform/MessageBox.h"
-#include "platform/QtProfileStore.h"
 #include "platform/StringTable.h"
 #include "settings/ImportSchema.h"
 #include "settings/MainSettings.h"
@@ -173,15 +173,6 @@ private:
   std::ostream& m_out;
 };
 
-CImportSchema StoredSchema()
-{
-  CImportSchema schema;
-  schema.SetDefaults();
-  CQtProfileStore store;
-  schema.Load(store);
-  return schema;
-}
-
 }  // namespace
 
 int RunConvert(const CliArgs& args, CliStreams& io)
@@ -189,8 +180,7 @@ int RunConvert(const CliArgs& args, CliStreams& io)
   ConvertOptions options;
   std::string error;
   if (!ParseConvertArgs(args, options, error)) {
-    io.err << "lexoria-cli convert: " << error << '\n'
-           << kConvertSynopsis << "Try 'lexoria-cli convert --help'.\n";
+    PrintUsageError(io.err, "convert", error, kConvertSynopsis);
     return 2;
   }
   if (options.help) {
@@ -215,5 +205,5 @@ int RunConvert(const CliArgs& args, CliStreams& io)
   CConversionServices services{messages, messages, http, busy, discarded, preview, sink};
 
   CConversionRun run;
-  return run.Run(options.inputs, StoredSchema(), services) == RunOutcome::Written ? 0 : 1;
+  return run.Run(options.inputs, LoadStoredSchema(), services) == RunOutcome::Written ? 0 : 1;
 }
