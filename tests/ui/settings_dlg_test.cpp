@@ -21,9 +21,8 @@ CImportSchema Defaults()
   return schema;
 }
 
-class SettingsDlgTest : public ::testing::Test {
+class SettingsDlgTest : private CWithTestApplication, public ::testing::Test {
 protected:
-  SettingsDlgTest() { TestApplication(); }
 
   QLineEdit& Edit(int id) { return *qobject_cast<QLineEdit*>(m_dialog.Control(id)); }
 
