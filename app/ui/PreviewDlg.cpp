@@ -2,6 +2,8 @@
 
 #include "ui_PreviewDlg.h"
 
+#include "platform/ui/QtBusyCursor.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -203,6 +205,8 @@ void CPreviewDlg::FocusField(unsigned controlId)
 bool CDialogRecordPreview::Confirm(CArticleRecord& record)
 {
   CPreviewDlg dialog(m_parent, record, m_messages);
+  // The run stays busy across the preview, but the user edits here.
+  const CQtInteractiveCursor arrow;
   if (dialog.DoModal() != IDOK)
     return false;
   record = dialog.GetRecord();

@@ -12,3 +12,15 @@ void CQtBusyCursor::End()
 {
   QApplication::restoreOverrideCursor();
 }
+
+CQtInteractiveCursor::CQtInteractiveCursor() : m_pushed(QApplication::overrideCursor() != nullptr)
+{
+  if (m_pushed)
+    QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+}
+
+CQtInteractiveCursor::~CQtInteractiveCursor()
+{
+  if (m_pushed)
+    QApplication::restoreOverrideCursor();
+}

@@ -1,6 +1,7 @@
 #include "platform/ui/QtMessageBox.h"
 
 #include "platform/QtText.h"
+#include "platform/ui/QtBusyCursor.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -81,6 +82,7 @@ int QtMessageBoxResult(const QMessageBox& box, const QAbstractButton* clicked)
 int CQtMessageBox::Show(const MessageBoxRequest& request)
 {
   const std::unique_ptr<QMessageBox> box = BuildQtMessageBox(request);
+  const CQtInteractiveCursor arrow;
   box->exec();
   return QtMessageBoxResult(*box, box->clickedButton());
 }

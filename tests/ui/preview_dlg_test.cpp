@@ -1,6 +1,7 @@
 #include "app/ui/PreviewDlg.h"
 
 #include "platform/StringTable.h"
+#include "platform/ui/QtBusyCursor.h"
 #include "tests/support/CaseName.h"
 #include "tests/support/FakeMessageBox.h"
 #include "tests/support/MessageBoxChecks.h"
@@ -284,14 +285,18 @@ TEST_P(PreviewEnds, EndWithTheAgreedResult)
 
 INSTANTIATE_TEST_SUITE_P(Ends, PreviewEnds, testing::ValuesIn(kEndCases), CaseName<EndCase>);
 
-TEST_F(PreviewDlgTest, TheRunsPreviewHandsBackTheConfirmedRecordOnly)
+TEST_F(PreviewDlgTest, TheRunsPreviewHandsBackTheConfirmedRecordOnlyUnderTheArrow)
 {
+  CQtBusyCursor busy;
+  busy.Begin();
   for (const bool confirm : {true, false}) {
     CFakeMessageBox boxes;
     boxes.ScriptAnswer(confirm ? IDYES : IDNO);
     CDialogRecordPreview preview(nullptr, boxes);
     CArticleRecord record = SampleRecord();
-    WhenModal([](QWidget& modal) {
+    Qt::CursorShape whileShown = Qt::BlankCursor;
+    WhenModal([&whileShown](QWidget& modal) {
+      whileShown = QApplication::overrideCursor()->shape();
       auto* dialog = qobject_cast<CPreviewDlg*>(&modal);
       Line(*dialog, 1016)->selectAll();
       QTest::keyClicks(Line(*dialog, 1016), "Neu");
@@ -301,7 +306,10 @@ TEST_F(PreviewDlgTest, TheRunsPreviewHandsBackTheConfirmedRecordOnly)
     EXPECT_EQ(preview.Confirm(record), confirm);
 
     EXPECT_EQ(record.m_strTitle, confirm ? "Neu" : SampleRecord().m_strTitle);
+    EXPECT_EQ(whileShown, Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
   }
+  busy.End();
 }
 
 }  // namespace

@@ -146,4 +146,24 @@ TEST(QtBusyCursorTest, NestsOnQtsOverrideCursor)
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST(QtBusyCursorTest, AMessageBoxShowsTheArrowInsideABusyPhase)
+{
+  TestApplication();
+  CQtBusyCursor busy;
+  busy.Begin();
+  Qt::CursorShape whileShown = Qt::BlankCursor;
+  WhenModal([&](QWidget& box) {
+    whileShown = QApplication::overrideCursor()->shape();
+    ButtonByText(box, "OK")->click();
+  });
+
+  CQtMessageBox().Show({"Text", "Titel", MsgIcon::Error, MsgButtons::Ok});
+
+  EXPECT_EQ(whileShown, Qt::ArrowCursor);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  busy.End();
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 }  // namespace
