@@ -2,6 +2,7 @@
 
 #include "ui_PreviewDlg.h"
 
+#include "platform/ui/ControlIds.h"
 #include "platform/ui/QtBusyCursor.h"
 
 #include <QLineEdit>
@@ -14,11 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-unsigned ControlIdOf(const QWidget& widget)
-{
-  return widget.property("controlId").toUInt();
-}
 
 // Accepts typing up to the field's limit, but never cuts a longer value that
 // came with the record: the limit follows such a text down as it shrinks.
@@ -103,10 +99,7 @@ CArticleRecord CPreviewDlg::GetRecord() const
 
 QWidget* CPreviewDlg::Control(unsigned controlId) const
 {
-  for (QWidget* widget : findChildren<QWidget*>())
-    if (ControlIdOf(*widget) == controlId)
-      return widget;
-  return nullptr;
+  return FindControl(*this, static_cast<int>(controlId));
 }
 
 std::string& CPreviewDlg::Member(std::string CArticleRecord::*field)
