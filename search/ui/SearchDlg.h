@@ -50,7 +50,8 @@ public:
   CImportSchema m_schema;
   CImportTools m_importTools;
 
-protected:
+  // Accepting asks first, as "Übernehmen" does; closing waits while a
+  // search runs.
   void accept() override;
   void reject() override;
 

@@ -167,7 +167,8 @@ protected:
 };
 
 const std::string kGoldbergRow =
-    "5683731\tGoldberg MJ and Davis LJ\tAn assistive device for smoking\t1968\tParaplegia\t6 (2) 103-5\n";
+    "5683731\tGoldberg MJ and Davis LJ\tAn assistive device for smoking\t1968\tParaplegia\t"
+    "6 (2) 103-5\n";
 const std::string kMarlowRow =
     "25946286\tMarlow N\tThe elephant in the delivery room\t2015\tN Engl J Med\t372 (19) 1856-7\n";
 

@@ -120,7 +120,8 @@ TEST_F(SearchDlgTest, ShowsTheCriteriaTheListAndTheButtons)
       tabOrder.push_back(ControlIdOf(*widget));
     widget = widget->nextInFocusChain();
   } while (widget != FindControl(dialog, 1012));
-  EXPECT_EQ(tabOrder, (std::vector<int>{1012, 1016, 1015, 1014, 1018, 1019, 1050, 1051, 1056, 1, 2}));
+  EXPECT_EQ(tabOrder,
+            (std::vector<int>{1012, 1016, 1015, 1014, 1018, 1019, 1050, 1051, 1056, 1, 2}));
 }
 
 TEST_F(SearchDlgTest, HitListHasSixColumnsInProportionAndNoRows)
@@ -198,8 +199,8 @@ TEST_P(SearchDlgEnterTest, EnterInACriterionSearchesInsteadOfClosing)
 
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_TRUE(openAfterEnter);
-  EXPECT_EQ(m_fakes.http.m_urls,
-            std::vector<std::string>{std::string("http://search.invalid/esearch.fcgi?term=") + c.term});
+  const std::string url = std::string("http://search.invalid/esearch.fcgi?term=") + c.term;
+  EXPECT_EQ(m_fakes.http.m_urls, std::vector<std::string>{url});
   ExpectBoxes(m_fakes.messages, {kConnectionFailed, kNothingFound});
   if (m_fakes.messages.m_shown.size() == 2) {
     EXPECT_EQ(m_fakes.messages.m_shown[0].owner, nullptr);
@@ -303,16 +304,26 @@ TEST_F(SearchDlgTest, SearchListsHitsAsTheyArriveAndTakesOneOver)
   CSearchDlg dialog(nullptr, schema, services);
   dialog.m_strAuthors = "Smith J";
 
+  // Samples the list while the search runs, and asks once to close the
+  // window, as the window manager may: that has to wait for the search.
   std::set<int> rowCountsSeen;
+  bool closeAsked = false;
   QTimer sampler;
-  QObject::connect(&sampler, &QTimer::timeout,
-                   [&] { rowCountsSeen.insert(dialog.HitList()->topLevelItemCount()); });
+  QObject::connect(&sampler, &QTimer::timeout, [&] {
+    rowCountsSeen.insert(dialog.HitList()->topLevelItemCount());
+    if (!closeAsked) {
+      closeAsked = true;
+      dialog.reject();
+    }
+  });
+  bool openAfterSearch = false;
   std::vector<std::vector<QString>> rows;
   m_fakes.messages.ScriptAnswer(IDYES);
   WhenModal([&](QWidget&) {
     sampler.start(1);
     Click(dialog, 1051);
     sampler.stop();
+    openAfterSearch = dialog.isVisible();
     for (int row = 0; row < dialog.HitList()->topLevelItemCount(); ++row) {
       std::vector<QString> texts;
       for (int column = 0; column < 6; ++column)
@@ -330,6 +341,8 @@ TEST_F(SearchDlgTest, SearchListsHitsAsTheyArriveAndTakesOneOver)
                                            "Journal", "277 "}));
   EXPECT_TRUE(rowCountsSeen.count(1) && rowCountsSeen.count(2))
       << "rows must show before the search ends";
+  EXPECT_TRUE(closeAsked);
+  EXPECT_TRUE(openAfterSearch);
   ExpectBoxes(m_fakes.messages, {kTakeOver});
   EXPECT_EQ(ControlOf<QLineEdit>(dialog, 1012).text(), "Smith J");
 }
