@@ -10,6 +10,7 @@
 #include "ui_SearchDlg.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -46,11 +47,20 @@ constexpr HitColumn kHitColumns[] = {
     {"Jahr", 40},    {"Journal", 80},   {"Vol (Issue) Seiten", 100},
 };
 
-// The widths above suit a font whose average character is 6 pixels wide;
-// larger fonts widen the columns in proportion.
-double ColumnScale(const QWidget& widget)
+// The widths above suit the small dialog font they were drawn for. With a
+// larger font all columns widen by one factor, enough for every heading and
+// for an eight-digit PMID to show whole.
+double ColumnScale(const QTreeWidget& list)
 {
-  return std::max(1.0, widget.fontMetrics().averageCharWidth() / 6.0);
+  const QFontMetrics metrics = list.header()->fontMetrics();
+  const int margin = 2 * list.style()->pixelMetric(QStyle::PM_HeaderMargin) + 4;
+  double scale = 1.0;
+  for (const HitColumn& column : kHitColumns) {
+    const int needed = metrics.horizontalAdvance(QString::fromUtf8(column.heading)) + margin;
+    scale = std::max(scale, static_cast<double>(needed) / column.width);
+  }
+  const int pmid = list.fontMetrics().horizontalAdvance(QStringLiteral("99999999")) + margin;
+  return std::max(scale, static_cast<double>(pmid) / kHitColumns[0].width);
 }
 
 }  // namespace

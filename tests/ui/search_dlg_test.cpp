@@ -144,6 +144,9 @@ TEST_F(SearchDlgTest, HitListHasSixColumnsInProportionAndNoRows)
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(list.headerItem()->text(i), columns[i].heading);
     EXPECT_NEAR(list.header()->sectionSize(i), columns[i].width * scale, 1.0) << i;
+    EXPECT_GT(list.header()->sectionSize(i),
+              list.header()->fontMetrics().horizontalAdvance(columns[i].heading))
+        << i;
   }
 }
 
