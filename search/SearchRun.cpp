@@ -1,7 +1,6 @@
 #include "search/SearchRun.h"
 
 #include "core/ArticleRecord.h"
-#include "import/ImportTools.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBox.h"
 #include "platform/StringTable.h"
@@ -20,13 +19,12 @@ CSearchRun::CSearchRun(CImportSchema schema, IHttpClient& http, IBusyCursor& bus
 
 void CSearchRun::Run(const std::string& term, IHitList& hits) const
 {
-  const CImportTools tools;
   hits.DeleteAllItems();
 
   // A failed fetch leaves the document empty, which ends in "nothing found".
   std::string document;
-  tools.FetchUrlText(document, m_schema.m_strCommandSearch, term, m_http, m_fetchMessages);
-  std::string identifiers = tools.CollectBetween(document, "<Id>", "</Id>", ",");
+  m_importTools.FetchUrlText(document, m_schema.m_strCommandSearch, term, m_http, m_fetchMessages);
+  std::string identifiers = m_importTools.CollectBetween(document, "<Id>", "</Id>", ",");
   if (identifiers.empty()) {
     ShowError(m_dialogMessages, LoadResString(IDS_NO_RECORDS_FOUND));
     return;
@@ -43,9 +41,9 @@ void CSearchRun::Run(const std::string& term, IHitList& hits) const
     if (pmid.empty())
       continue;
     std::string summary;
-    if (!tools.FetchUrlText(summary, m_schema.m_strCommand, pmid, m_http, m_fetchMessages))
+    if (!m_importTools.FetchUrlText(summary, m_schema.m_strCommand, pmid, m_http, m_fetchMessages))
       continue;
-    tools.ParseSummary(summary, record, m_schema, " and ");
+    m_importTools.ParseSummary(summary, record, m_schema, " and ");
     AddHitRow(hits, record, pmid);
   }
 }

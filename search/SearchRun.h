@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/ImportTools.h"
 #include "search/HitList.h"
 #include "settings/ImportSchema.h"
 
@@ -24,6 +25,7 @@ public:
 
 private:
   CImportSchema m_schema;
+  CImportTools m_importTools;
   IHttpClient& m_http;
   IBusyCursor& m_busy;
   IMessageBox& m_dialogMessages;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "import/ImportTools.h"
 #include "platform/ui/LineEditText.h"
 #include "settings/ImportSchema.h"
 
@@ -48,7 +47,6 @@ public:
   std::string m_strYear;
   std::string m_strPubMedID;
   CImportSchema m_schema;
-  CImportTools m_importTools;
 
   // Accepting asks first, as "Übernehmen" does; closing waits while a
   // search runs.
