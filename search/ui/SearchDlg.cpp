@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "platform/ui/ControlIds.h"
+#include "platform/ui/LineEditText.h"
 #include "search/SearchDecisions.h"
 #include "search/SearchRun.h"
 #include "search/SearchTerm.h"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/ui/LineEditText.h"
 #include "settings/ImportSchema.h"
 
 #include <QDialog>
@@ -9,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class CLineEditText;
 struct CSearchCriteria;
 struct CServices;
 class QTreeWidget;
