@@ -3,12 +3,12 @@
 #include "cli/Commands.h"
 #include "cli/HitPrinter.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/CliProcess.h"
 #include "tests/support/FakeEutilsServer.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <sstream>
@@ -75,11 +75,7 @@ TEST(HitPrinterTest, TabSeparatedRowsEscapeTabsAndLineBreaks)
   EXPECT_EQ(out.str(), "7\tA\\tB\tx\\\\y\\r\\n\t\tJ\t1 \n");
 }
 
-struct CliResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using CliResult = CliProcessResult;
 
 const std::string kSynopsis =
     "Usage: lexoria-cli search [--author TEXT] [--title TEXT] [--journal TEXT] [--year TEXT]\n"
@@ -126,13 +122,6 @@ TEST(SearchHelpTest, HelpStartsWithTheSynopsis)
   EXPECT_EQ(err.str(), "");
 }
 
-std::string Quote(const std::string& arg)
-{
-  std::string quoted = "'";
-  for (const char c : arg)
-    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 // Runs the program with both stored templates pointing at the fake service.
 class SearchProgramTest : public testing::Test {
@@ -148,18 +137,7 @@ protected:
 
   CliResult Run(const std::vector<std::string>& args)
   {
-    std::string command = "env XDG_CONFIG_HOME=" + Quote(m_dir.File("config")) +
-                          " http_proxy= https_proxy= all_proxy= no_proxy=127.0.0.1 " +
-                          Quote(LEXORIA_BIN_DIR "/lexoria-cli");
-    for (const std::string& arg : args)
-      command += " " + Quote(arg);
-    command += " >" + Quote(m_dir.File("stdout")) + " 2>" + Quote(m_dir.File("stderr"));
-    const int status = std::system(command.c_str());
-    CliResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadBytes(m_dir.File("stdout"));
-    result.err = ReadBytes(m_dir.File("stderr"));
-    return result;
+    return RunCliProcess(args, m_dir.Path().string(), m_dir.File("config"));
   }
 
   CTempDir m_dir;

@@ -1,12 +1,12 @@
 // lexoria-cli show with an ESummary source, run as a program against the fake
 // service, with its settings in a folder of the test's own.
 #include "tests/support/CaseName.h"
+#include "tests/support/CliProcess.h"
 #include "tests/support/FakeEutilsServer.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
@@ -32,20 +32,8 @@ const std::string kGoldbergRecord =
   "Volume\t6\n"
   "Year\t1968\n";
 
-struct RunResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using RunResult = CliProcessResult;
 
-std::string Quote(const std::string& arg)
-{
-  std::string quoted = "'";
-  for (const char c : arg) {
-    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  }
-  return quoted + "'";
-}
 
 class ShowOnline : public testing::Test {
 protected:
@@ -58,19 +46,7 @@ protected:
   // Runs lexoria-cli with the settings of this test and no proxy.
   RunResult Run(const std::vector<std::string>& args)
   {
-    std::string command = "env XDG_CONFIG_HOME=" + Quote(m_dir.File("config")) +
-                          " http_proxy= https_proxy= all_proxy= no_proxy=127.0.0.1 " +
-                          Quote(LEXORIA_BIN_DIR "/lexoria-cli");
-    for (const std::string& arg : args) {
-      command += " " + Quote(arg);
-    }
-    command += " >" + Quote(m_dir.File("stdout")) + " 2>" + Quote(m_dir.File("stderr"));
-    const int status = std::system(command.c_str());
-    RunResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadBytes(m_dir.File("stdout"));
-    result.err = ReadBytes(m_dir.File("stderr"));
-    return result;
+    return RunCliProcess(args, m_dir.Path().string(), m_dir.File("config"));
   }
 
   CTempDir m_dir;

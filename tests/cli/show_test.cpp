@@ -1,11 +1,11 @@
 #include "cli/Commands.h"
 #include "core/ArticleRecord.h"
 #include "tests/support/CaseName.h"
+#include "tests/support/CliProcess.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <sstream>
@@ -17,11 +17,7 @@ namespace {
 
 const std::string kDataDir = LEXORIA_TEST_DATA_DIR "/medline/";
 
-struct ShowResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using ShowResult = CliProcessResult;
 
 ShowResult Show(const CliArgs& args)
 {
@@ -259,29 +255,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, ShowMedlineFile, testing::ValuesIn(kFileCases), 
 
 class ShowProgram : public testing::Test {
 protected:
-  static std::string Quote(const std::string& arg)
-  {
-    std::string quoted = "'";
-    for (const char c : arg)
-      quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-  }
 
   // Runs lexoria-cli with the arguments and collects exit code and output.
   ShowResult Run(const CliArgs& args)
   {
-    std::string command = Quote(LEXORIA_BIN_DIR "/lexoria-cli");
-    for (const std::string& arg : args)
-      command += " " + Quote(arg);
-    const std::string out = m_dir.File("stdout");
-    const std::string err = m_dir.File("stderr");
-    command += " >" + Quote(out) + " 2>" + Quote(err);
-    const int status = std::system(command.c_str());
-    ShowResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadBytes(out);
-    result.err = ReadBytes(err);
-    return result;
+    return RunCliProcess(args, m_dir.Path().string());
   }
 
   std::string Write(const std::string& name, const std::string& bytes)
