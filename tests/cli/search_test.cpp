@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <cstdlib>
 #include <sstream>
 #include <string>

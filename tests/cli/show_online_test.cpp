@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <cstdlib>
 #include <string>
 #include <vector>

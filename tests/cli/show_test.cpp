@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <cstdlib>
 #include <sstream>
 #include <string>
