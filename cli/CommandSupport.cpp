@@ -1,6 +1,9 @@
 #include "cli/CommandSupport.h"
 
+#include "platform/CurlHttpClient.h"
+#include "platform/MessageBox.h"
 #include "platform/QtProfileStore.h"
+#include "platform/StringTable.h"
 #include "settings/ImportSchema.h"
 
 #include <ostream>
@@ -19,4 +22,12 @@ void PrintUsageError(std::ostream& err, const std::string& command, const std::s
 {
   err << "lexoria-cli " << command << ": " << error << '\n'
       << synopsis << "Try 'lexoria-cli " << command << " --help'.\n";
+}
+
+bool StartNetworkLayer(IMessageBox& messages)
+{
+  if (InitNetworkLayer())
+    return true;
+  ShowError(messages, LoadResString(IDS_SOCKETS_INIT_FAILED));
+  return false;
 }

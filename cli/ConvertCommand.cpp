@@ -189,10 +189,8 @@ int RunConvert(const CliArgs& args, CliStreams& io)
   }
 
   CStreamMessageBox messages(io.err);
-  if (options.inputs.m_nImportFormat == 0 && !InitNetworkLayer()) {
-    ShowError(messages, LoadResString(IDS_SOCKETS_INIT_FAILED));
+  if (options.inputs.m_nImportFormat == 0 && !StartNetworkLayer(messages))
     return 1;
-  }
   CCurlHttpClient http;
   CNoBusyCursor busy;
   // The run stores its inputs at its end; here they go nowhere, so the main

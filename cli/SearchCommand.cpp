@@ -100,10 +100,8 @@ int RunSearch(const CliArgs& args, CliStreams& io)
   }
 
   CStreamMessageBox messages(io.err);
-  if (!InitNetworkLayer()) {
-    ShowError(messages, LoadResString(IDS_SOCKETS_INIT_FAILED));
+  if (!StartNetworkLayer(messages))
     return 1;
-  }
   CCurlHttpClient http;
   CNoBusyCursor busy;
   CHitPrinter hits(io.out, options.tsv);

@@ -115,10 +115,8 @@ bool ReadRecord(const ShowOptions& options, CArticleRecord& record, IMessageBox&
     tools.ParseSummary(text, record, LoadStoredSchema(), options.separator);
     break;
   case Source::Pmid: {
-    if (!InitNetworkLayer()) {
-      ShowError(messages, LoadResString(IDS_SOCKETS_INIT_FAILED));
+    if (!StartNetworkLayer(messages))
       return false;
-    }
     CCurlHttpClient http;
     const CImportSchema schema = LoadStoredSchema();
     if (!tools.FetchUrlText(text, schema.m_strCommand, options.value, http, messages))
