@@ -2,6 +2,7 @@
 // growing size, and fetching a document over a kept loopback connection.
 // Needs the test helpers (the fake service, the fixtures), built with the tests.
 #ifdef LEXORIA_TEST_DATA_DIR
+#include "bench/RepeatText.h"
 #include "core/ArticleRecord.h"
 #include "import/ImportTools.h"
 #include "platform/CurlHttpClient.h"
@@ -20,12 +21,7 @@ namespace {
 std::string SummaryText(std::size_t size)
 {
   const std::string records = ReadBytes(LEXORIA_TEST_DATA_DIR "/esummary/jds_nejm_esummary_20records_utf8.xml");
-  std::string text;
-  text.reserve(size + records.size());
-  while (text.size() < size)
-    text += records;
-  text.resize(size);
-  return text;
+  return RepeatToSize(records, size);
 }
 
 void BM_ParseSummary(benchmark::State& state)

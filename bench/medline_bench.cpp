@@ -1,3 +1,4 @@
+#include "bench/RepeatText.h"
 #include "core/ArticleRecord.h"
 #include "import/ImportTools.h"
 
@@ -27,12 +28,7 @@ std::string MedlineText(std::size_t size)
 #endif
   if (records.size() < 16)
     records = "PMID- 1\nAU  - Smith J\nTI  - A title that\n      wraps.\nDP  - 2002\n\n";
-  std::string text;
-  text.reserve(size + records.size());
-  while (text.size() < size)
-    text += records;
-  text.resize(size);
-  return text;
+  return RepeatToSize(records, size);
 }
 
 void BM_ParseMedline(benchmark::State& state)
