@@ -179,14 +179,10 @@ int RunConvert(const CliArgs& args, CliStreams& io)
 {
   ConvertOptions options;
   std::string error;
-  if (!ParseConvertArgs(args, options, error)) {
-    PrintUsageError(io.err, "convert", error, kConvertSynopsis);
-    return 2;
-  }
-  if (options.help) {
-    io.out << kConvertSynopsis << kConvertDescription;
-    return 0;
-  }
+  const bool parsed = ParseConvertArgs(args, options, error);
+  const CommandUsage usage{"convert", kConvertSynopsis, kConvertDescription};
+  if (const int status = AnswerUsage(usage, parsed, error, options.help, io); status >= 0)
+    return status;
 
   CStreamMessageBox messages(io.err);
   if (options.inputs.m_nImportFormat == 0 && !StartNetworkLayer(messages))

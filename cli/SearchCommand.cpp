@@ -90,14 +90,10 @@ int RunSearch(const CliArgs& args, CliStreams& io)
 {
   SearchOptions options;
   std::string error;
-  if (!ParseSearchArgs(args, options, error)) {
-    PrintUsageError(io.err, "search", error, kSearchSynopsis);
-    return 2;
-  }
-  if (options.help) {
-    io.out << kSearchSynopsis << kSearchDescription;
-    return 0;
-  }
+  const bool parsed = ParseSearchArgs(args, options, error);
+  const CommandUsage usage{"search", kSearchSynopsis, kSearchDescription};
+  if (const int status = AnswerUsage(usage, parsed, error, options.help, io); status >= 0)
+    return status;
 
   CStreamMessageBox messages(io.err);
   if (!StartNetworkLayer(messages))

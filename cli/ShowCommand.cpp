@@ -141,14 +141,10 @@ int RunShow(const CliArgs& args, CliStreams& io)
 {
   ShowOptions options;
   std::string error;
-  if (!ParseShowArgs(args, options, error)) {
-    PrintUsageError(io.err, "show", error, kShowSynopsis);
-    return 2;
-  }
-  if (options.help) {
-    io.out << kShowSynopsis << kShowDescription;
-    return 0;
-  }
+  const bool parsed = ParseShowArgs(args, options, error);
+  const CommandUsage usage{"show", kShowSynopsis, kShowDescription};
+  if (const int status = AnswerUsage(usage, parsed, error, options.help, io); status >= 0)
+    return status;
 
   CStreamMessageBox messages(io.err);
   CArticleRecord record;
